@@ -1,0 +1,97 @@
+#include "ui/string_grid.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QPalette>
+
+namespace velt {
+
+StringGridModel::StringGridModel(int columns, int rows, int fixedRows, int fixedCols, QObject *parent)
+    : QAbstractTableModel(parent), columns_(columns), fixedRows_(fixedRows), fixedCols_(fixedCols),
+      rows_(static_cast<std::size_t>(rows), QStringList(columns))
+{
+}
+
+QString StringGridModel::Cells(int col, int row) const
+{
+    if (row < 0 || row >= RowCount() || col < 0 || col >= columns_)
+        return {};
+    return rows_[static_cast<std::size_t>(row)][col];
+}
+
+void StringGridModel::SetCell(int col, int row, const QString &text)
+{
+    if (row < 0 || row >= RowCount() || col < 0 || col >= columns_)
+        return;
+    rows_[static_cast<std::size_t>(row)][col] = text;
+    const QModelIndex at = index(row, col);
+    emit dataChanged(at, at, {Qt::DisplayRole});
+}
+
+void StringGridModel::SetRowCount(int rows)
+{
+    rows = std::max(rows, 0);
+    const int current = RowCount();
+    if (rows > current) {
+        beginInsertRows({}, current, rows - 1);
+        rows_.resize(static_cast<std::size_t>(rows), QStringList(columns_));
+        endInsertRows();
+    } else if (rows < current) {
+        beginRemoveRows({}, rows, current - 1);
+        rows_.resize(static_cast<std::size_t>(rows));
+        endRemoveRows();
+    }
+}
+
+QList<QStringList> StringGridModel::Rows() const { return {rows_.begin(), rows_.end()}; }
+
+int StringGridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : RowCount();
+}
+
+int StringGridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : columns_;
+}
+
+QVariant StringGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const bool fixed = index.row() < fixedRows_ || index.column() < fixedCols_;
+    switch (role) {
+    case Qt::DisplayRole: return Cells(index.column(), index.row());
+    case Qt::BackgroundRole:
+        return fixed ? QVariant(QApplication::palette().color(QPalette::Button)) : QVariant();
+    case Qt::TextAlignmentRole:
+        return fixed ? QVariant(Qt::AlignCenter) : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    default: return {};
+    }
+}
+
+StringGrid::StringGrid(int columns, int rows, int fixedRows, int fixedCols, int columnWidth, QWidget *parent)
+    : QTableView(parent), model_(new StringGridModel(columns, rows, fixedRows, fixedCols, this))
+{
+    setModel(model_);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setWordWrap(false);
+    const int rowHeight = std::max(18, fontMetrics().height() + 4);
+    verticalHeader()->setMinimumSectionSize(rowHeight);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    horizontalHeader()->setDefaultSectionSize(std::max(columnWidth, fontMetrics().horizontalAdvance("00.00.0000") + 8));
+}
+
+QSize StringGrid::sizeHint() const
+{
+    // Room for every column and, for short tables, every row.
+    const int width = horizontalHeader()->length() + 2 * frameWidth();
+    const int shownRows = std::min(RowCount(), 10);
+    const int height = shownRows * verticalHeader()->defaultSectionSize() + 2 * frameWidth();
+    return {width, height};
+}
+
+}  // namespace velt
