@@ -6,6 +6,7 @@
 #include "ui/form_main.h"
 #include "ui/form_options.h"
 #include "ui/form_stat.h"
+#include "ui/window_toggle.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -53,6 +54,8 @@ int main(int argc, char **argv)
         velt::TFLogo FLogo;
         velt::TFHelp FHelp;
         FMain.AttachWindows(&FStat, &FOptions, &FLogo, &FHelp);
+        FMain.adjustSize();
+        velt::CentreOnScreen(&FMain);
         FMain.show();
         return app.exec();
     } catch (const std::exception &e) {

@@ -212,7 +212,8 @@ void TFMain::FormCreate()
     if (!options_.installFonts)
         return;
     const QString fontDir = options_.fontDir.isEmpty() ? UserFontFolder() : options_.fontDir;
-    const FontInstallResult fonts = InstallFonts(InstalledFontFamilies(), fontDir, RegisterFontFile);
+    const QString families = options_.installedFamilies ? options_.installedFamilies() : InstalledFontFamilies();
+    const FontInstallResult fonts = InstallFonts(families, fontDir, RegisterFontFile);
     if (!fonts.errorText.isEmpty())
         reportError(fonts.errorText);
 }

@@ -34,6 +34,7 @@ struct MainOptions {
     BytePortFactory portFactory;        // empty: the real serial port
     QString fontDir;                    // empty: the user's font folder
     bool installFonts = true;
+    std::function<QString()> installedFamilies;        // empty: the font database's
     std::function<void(const QString &)> reportError;  // empty: a message box
 };
 
