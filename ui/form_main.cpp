@@ -19,6 +19,7 @@
 #include <QDateTime>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -70,6 +71,9 @@ TFMain::TFMain(MainOptions options, QWidget *parent) : QMainWindow(parent), opti
     left->addWidget(strip);
     StringGridM = new StringGrid(6, 10, 1, 1, 72, central);
     StringGridM->setObjectName(QStringLiteral("StringGridM"));
+    StringGridM->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    StringGridM->setFixedHeight(StringGridM->sizeHint().height());
+    StringGridM->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     left->addWidget(StringGridM);
     ButtonReadMemo = new QPushButton(QStringLiteral("Прочитать память"), central);
     ButtonReadMemo->setObjectName(QStringLiteral("ButtonReadMemo"));
