@@ -3,6 +3,7 @@
 #include "link/identification.h"
 #include "link/status_texts.h"
 #include "measure/measurement_record.h"
+#include "ui/clock_spin_edit.h"
 #include "ui/font_installer.h"
 #include "ui/form_help.h"
 #include "ui/form_logo.h"
@@ -38,9 +39,8 @@ constexpr int kLoggerPage = 1;
 
 QSpinBox *makeSpinEdit(QWidget *parent, const char *name, int low, int high, int value)
 {
-    auto *spin = new QSpinBox(parent);
+    auto *spin = new ClockSpinEdit(low, high, parent);
     spin->setObjectName(QLatin1String(name));
-    spin->setRange(low, high);
     spin->setValue(value);
     return spin;
 }
@@ -90,11 +90,21 @@ TFMain::TFMain(MainOptions options, QWidget *parent) : QMainWindow(parent), opti
 
     connect(link_, &LinkThread::searchStatus, this, [this](const QString &text) { StatusBar->SetText(3, text); });
     connect(link_, &LinkThread::busyChanged, this, &TFMain::onBusyChanged);
+    connect(ButtonReadMemo, &QPushButton::clicked, this, &TFMain::ButtonReadMemoClick);
+    connect(Button1, &QPushButton::clicked, this, &TFMain::Button1Click);
+    connect(ButtonSave, &QPushButton::clicked, this, &TFMain::ButtonSaveClick);
+    connect(PageControl, &QTabWidget::currentChanged, this, &TFMain::FillClockFields);
 
     FormCreate();
 }
 
-TFMain::~TFMain() = default;
+TFMain::~TFMain()
+{
+    // The link thread goes first, while everything its dialogues report to
+    // still exists.
+    delete link_;
+    link_ = nullptr;
+}
 
 void TFMain::buildClockStrip(QWidget *strip)
 {

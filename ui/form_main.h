@@ -94,6 +94,9 @@ public:
     void TimerDetektTimer();
     void TimerLogoTimer();
     void TimerDataVremyTimer() { FillClockFields(); }
+    void ButtonReadMemoClick();
+    void Button1Click();
+    void ButtonSaveClick();
     void N5Click();
     void N6Click();
     void N7Click();
