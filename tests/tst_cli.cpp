@@ -1,0 +1,199 @@
+// velt-cli against the simulated meter, and its memory text against the
+// main window's clipboard.
+
+#include "tools/sim/meter_simulator.h"
+#include "ui/form_help.h"
+#include "ui/form_logo.h"
+#include "ui/form_main.h"
+#include "ui/form_options.h"
+#include "ui/form_stat.h"
+#include "ui/status_panels.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+using velt::sim::MeterSimulator;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun runCli(const QStringList &arguments, const QString &locale = QStringLiteral("C.UTF-8"))
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", locale);
+    env.insert("LANG", locale);
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(VELT_CLI_PATH), arguments);
+    CliRun run;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+std::unique_ptr<MeterSimulator> startMeter(velt::sim::MeterModel model = {})
+{
+    auto meter = std::make_unique<MeterSimulator>(std::move(model));
+    return meter->start() ? std::move(meter) : nullptr;
+}
+
+QString pathOf(const MeterSimulator &meter) { return QString::fromStdString(meter.devicePath()); }
+
+}  // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private slots:
+    void readPrintsTheLiveTableRow_data();
+    void readPrintsTheLiveTableRow();
+    void identifyPrintsPortTypeAndModel();
+    void setClockSendsTheGivenTime();
+    void memoryTextEqualsTheWindowsClipboard_data();
+    void memoryTextEqualsTheWindowsClipboard();
+    void silentPortExitsWithNoReply();
+    void usageErrors_data();
+    void usageErrors();
+};
+
+void TestCli::readPrintsTheLiveTableRow_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("values");
+    QTest::newRow("point") << "C.UTF-8" << "17.5\t17\t50\t20\t25\t14.3\t9.3\t28.3\t49.7";
+    QTest::newRow("comma") << "ru_RU.UTF-8" << "17,5\t17\t50\t20\t25\t14,3\t9,3\t28,3\t49,7";
+}
+
+void TestCli::readPrintsTheLiveTableRow()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, values);
+    velt::sim::MeterModel model;
+    model.readings = {{500, 200, 250}};
+    auto meter = startMeter(model);
+    QVERIFY(meter);
+    const CliRun run = runCli({"--port", "/dev/velt-missing", "--port", pathOf(*meter), "read"}, locale);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
+    const QStringList lines = QString::fromUtf8(run.out).split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines[2].isEmpty());
+    QCOMPARE(lines[0], QStringLiteral("Время\tTHC,*C\tWBGT,*C\tRH,%\ttв.,*C\ttш.,*C\ttвт.,*C\ttтр.,*C\ttрад.,*C\tW,Вт/м2"));
+    const int tab = lines[1].indexOf('\t');
+    QVERIFY(QTime::fromString(lines[1].left(tab), "HH:mm:ss").isValid());
+    QCOMPARE(lines[1].mid(tab + 1), values);
+    QVERIFY(meter->violations().empty());
+}
+
+void TestCli::identifyPrintsPortTypeAndModel()
+{
+    velt::sim::MeterModel model;
+    model.typeCode = 65;
+    model.subType = 2;
+    auto meter = startMeter(model);
+    QVERIFY(meter);
+    const CliRun run = runCli({"--port", pathOf(*meter), "identify"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(run.out),
+             QStringLiteral("port\t%1\ntype\t65\nsubtype\tгол.1\nmodel\t\n").arg(pathOf(*meter).mid(5)));
+}
+
+void TestCli::setClockSendsTheGivenTime()
+{
+    auto meter = startMeter();
+    QVERIFY(meter);
+    const CliRun run = runCli({"--port", pathOf(*meter), "set-clock", "--at", "2017-03-09 14:07"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(meter->lastClockMessage(), (Bytes{0xAF, 7, 14, 9, 3, 17}));
+}
+
+void TestCli::memoryTextEqualsTheWindowsClipboard_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::newRow("type 24") << 24;
+    QTest::newRow("type 50 blanks humidity and temperature") << 50;
+}
+
+void TestCli::memoryTextEqualsTheWindowsClipboard()
+{
+    QFETCH(int, type);
+    velt::sim::MeterModel model;
+    model.typeCode = static_cast<std::uint8_t>(type);
+    auto meter = startMeter(model);
+    QVERIFY(meter);
+
+    const CliRun run = runCli({"--port", pathOf(*meter), "memory"});
+    QCOMPARE(run.exitCode, 0);
+
+    velt::MainOptions options;
+    options.candidates = velt::FixedCandidates({pathOf(*meter)});
+    options.installFonts = false;
+    velt::TFMain window(options);
+    velt::TFStat stat;
+    velt::TFOptions settings;
+    velt::TFLogo logo;
+    velt::TFHelp help;
+    window.AttachWindows(&stat, &settings, &logo, &help);
+    QTRY_VERIFY_WITH_TIMEOUT(window.link().DeviceFound(), 5000);
+    window.TimerDetektTimer();
+    QTRY_COMPARE_WITH_TIMEOUT(int(window.DeviceType), type, 5000);
+    QTRY_VERIFY(window.ButtonReadMemo->isEnabled());
+    window.ButtonReadMemo->click();
+    QTRY_COMPARE_WITH_TIMEOUT(window.StatusBar->Text(3), QStringLiteral("Чтение ячеек памяти завершено"), 10000);
+    window.Button1->click();
+
+    const QByteArray clipboard = QGuiApplication::clipboard()->text().toUtf8();
+    QCOMPARE(run.out, clipboard);
+    QVERIFY(clipboard.contains(type == 50 ? "\t0.13\t-\t-\n" : "\t0.13\t41\t20.5\n"));
+}
+
+void TestCli::silentPortExitsWithNoReply()
+{
+    velt::sim::LineFaults dead;
+    dead.dead = true;
+    MeterSimulator meter({}, dead);
+    QVERIFY(meter.start());
+    for (const char *command : {"identify", "read", "memory", "set-clock"}) {
+        const CliRun run = runCli({"--port", pathOf(meter), command});
+        QCOMPARE(run.exitCode, 3);
+        QCOMPARE(QString::fromUtf8(run.err), QStringLiteral("Нет отклика от прибора\n"));
+        QVERIFY(run.out.isEmpty());
+    }
+}
+
+void TestCli::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no command") << QStringList{};
+    QTest::newRow("unknown command") << QStringList{"download-all"};
+    QTest::newRow("two commands") << QStringList{"read", "memory"};
+    QTest::newRow("--at without set-clock") << QStringList{"read", "--at", "2017-03-09 14:07"};
+    QTest::newRow("--at not a time") << QStringList{"set-clock", "--at", "yesterday"};
+    QTest::newRow("unknown option") << QStringList{"read", "--baud", "19200"};
+}
+
+void TestCli::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    const CliRun run = runCli(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.err.contains("Usage: velt-cli"));
+    QVERIFY(run.out.isEmpty());
+}
+
+QTEST_MAIN(TestCli)
+#include "tst_cli.moc"

@@ -1,0 +1,177 @@
+#include "tools/cli/cli.h"
+
+#include "link/exchange.h"
+#include "link/identification.h"
+#include "link/meter_search.h"
+#include "link/qt_serial_port.h"
+#include "link/serial_link.h"
+#include "logger/device_clock.h"
+#include "logger/memory_cells.h"
+#include "measure/measurement_record.h"
+#include "measure/reading.h"
+
+#include <QCommandLineParser>
+#include <QDateTime>
+
+#include <cstdio>
+
+namespace velt::cli {
+
+namespace {
+
+// A whole pass is at most eight probes of 440 ms; two passes also catch a
+// meter that was busy with its own display when first asked.
+constexpr int kSearchPasses = 2;
+
+const char *const kUsageText =
+    "Usage: velt-cli [--port DEV]... COMMAND [OPTIONS]\n"
+    "\n"
+    "Commands:\n"
+    "  identify              print the meter's port, type code, sub-type and model\n"
+    "  read                  take one reading; print the live table's header and row\n"
+    "  memory                read the nine memory cells; print the table as the\n"
+    "                        program's \"В буфер\" puts it on the clipboard\n"
+    "  set-clock [--at \"YYYY-MM-DD HH:MM\"]\n"
+    "                        set the meter's clock to the workstation's time or the given one\n"
+    "\n"
+    "Options:\n"
+    "  --port DEV            serial device to search for the meter; repeat to give several.\n"
+    "                        Without it the system's serial ports are searched, USB adapters first.\n"
+    "  -h, --help            show this text\n"
+    "\n"
+    "Exit status: 0 on success, 2 on a usage error, 3 when the meter does not answer\n"
+    "(\"Нет отклика от прибора\" on standard error).\n";
+
+void out(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+void err(const QString &text)
+{
+    const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+}
+
+int usageError(const QString &message)
+{
+    err(QStringLiteral("velt-cli: %1\n").arg(message) + QString::fromUtf8(kUsageText));
+    return kUsage;
+}
+
+int failed(const ExchangeResult &result)
+{
+    err(result.statusText);
+    return kNoReply;
+}
+
+int identify(SerialLink &link)
+{
+    Identification id;
+    const ExchangeResult result =
+        RunExchange(link, [&id](SerialLink &l) { id = IdentifyMeter(l); }, false);
+    if (!result.ok())
+        return failed(result);
+    const IdentificationView view = ViewOf(id);
+    QString text = QStringLiteral("port\t%1\ntype\t%2\n").arg(link.PortName, TypeCodeText(id.DeviceType));
+    if (id.DeviceSubType)
+        text += QStringLiteral("subtype\t%1\n").arg(view.typeText);
+    text += QStringLiteral("model\t%1\n").arg(view.modelText.value_or(QString()));
+    out(text);
+    return kOk;
+}
+
+int read(SerialLink &link)
+{
+    ReadingWords words;
+    const ExchangeResult result = RunExchange(link, [&words](SerialLink &l) { words = ReadMeasurement(l); });
+    if (!result.ok())
+        return failed(result);
+    const MeasurementRecord record = MakeRecord(TimeText(), words.RH, words.ta, words.tg, TgShown::Measured);
+    out(kRecordHeaders.join('\t') + '\n' + record.cells().join('\t') + '\n');
+    return kOk;
+}
+
+int memory(SerialLink &link)
+{
+    // The meter's type decides which columns it leaves blank, as in the
+    // program, which always knows the type before it reads the cells.
+    Identification id;
+    ExchangeResult result = RunExchange(link, [&id](SerialLink &l) { id = IdentifyMeter(l); }, false);
+    if (!result.ok())
+        return failed(result);
+    QList<QStringList> table = EmptyMemoryTable();
+    result = RunExchange(link, [&table, &id](SerialLink &l) {
+        ReadMemoryCells(l, id.DeviceType,
+                        [&table](int row, int col, const QString &text) { table[row][col] = text; });
+    });
+    if (!result.ok())
+        return failed(result);
+    out(ClipboardText(table));
+    return kOk;
+}
+
+int setClock(SerialLink &link, const QDateTime &moment)
+{
+    const ClockFields fields = ClockFieldsOf(moment);
+    const ExchangeResult result = RunExchange(link, [&fields](SerialLink &l) { SetMeterClock(l, fields); });
+    if (!result.ok())
+        return failed(result);
+    out(kTextClockDone + '\n');
+    return kOk;
+}
+
+}  // namespace
+
+int Run(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption help({"h", "help"}, "Show help.");
+    const QCommandLineOption port("port", "Serial device.", "DEV");
+    const QCommandLineOption at("at", "Time to set.", "YYYY-MM-DD HH:MM");
+    parser.addOptions({help, port, at});
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(help)) {
+        out(QString::fromUtf8(kUsageText));
+        return kOk;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1)
+        return usageError(positional.isEmpty() ? QStringLiteral("no command given")
+                                               : QStringLiteral("one command at a time"));
+    const QString command = positional.first();
+    static const QStringList commands = {"identify", "read", "memory", "set-clock"};
+    if (!commands.contains(command))
+        return usageError(QStringLiteral("unknown command \"%1\"").arg(command));
+    if (parser.isSet(at) && command != QLatin1String("set-clock"))
+        return usageError(QStringLiteral("--at goes with set-clock"));
+
+    QDateTime moment = QDateTime::currentDateTime();
+    if (parser.isSet(at)) {
+        moment = QDateTime::fromString(parser.value(at), QStringLiteral("yyyy-MM-dd HH:mm"));
+        if (!moment.isValid() || moment.date().year() < 2000 || moment.date().year() > 2255)
+            return usageError(QStringLiteral("--at: expected \"YYYY-MM-DD HH:MM\", got \"%1\"").arg(parser.value(at)));
+    }
+
+    QtSerialPort serial;
+    SerialLink link(serial);
+    const PortCandidates candidates = parser.isSet(port) ? FixedCandidates(parser.values(port)) : SystemCandidates();
+    QString searchError;
+    if (!SearchForMeter(link, candidates, kSearchPasses, &searchError)) {
+        err(searchError);
+        return kNoReply;
+    }
+    if (command == QLatin1String("identify"))
+        return identify(link);
+    if (command == QLatin1String("read"))
+        return read(link);
+    if (command == QLatin1String("memory"))
+        return memory(link);
+    return setClock(link, moment);
+}
+
+}  // namespace velt::cli
