@@ -9,6 +9,9 @@
 #include "ui/form_logo.h"
 #include "ui/form_options.h"
 #include "ui/form_stat.h"
+#include "ui/live_page.h"
+#include "ui/logger_page.h"
+#include "ui/alarm_tone.h"
 #include "ui/status_panels.h"
 #include "ui/string_grid.h"
 #include "ui/window_toggle.h"
@@ -34,7 +37,6 @@ namespace velt {
 
 namespace {
 
-constexpr int kLivePage = 0;
 constexpr int kLoggerPage = 1;
 
 QSpinBox *makeSpinEdit(QWidget *parent, const char *name, int low, int high, int value)
@@ -43,14 +45,6 @@ QSpinBox *makeSpinEdit(QWidget *parent, const char *name, int low, int high, int
     spin->setObjectName(QLatin1String(name));
     spin->setValue(value);
     return spin;
-}
-
-StringGrid *makeRecordTable(QWidget *parent, const char *name)
-{
-    auto *grid = new StringGrid(kRecordColumns, 2, 1, 0, 61, parent);
-    grid->setObjectName(QLatin1String(name));
-    grid->hide();
-    return grid;
 }
 
 }  // namespace
@@ -93,7 +87,13 @@ TFMain::TFMain(MainOptions options, QWidget *parent) : QMainWindow(parent), opti
     connect(ButtonReadMemo, &QPushButton::clicked, this, &TFMain::ButtonReadMemoClick);
     connect(Button1, &QPushButton::clicked, this, &TFMain::Button1Click);
     connect(ButtonSave, &QPushButton::clicked, this, &TFMain::ButtonSaveClick);
-    connect(PageControl, &QTabWidget::currentChanged, this, &TFMain::FillClockFields);
+    connect(PageControl, &QTabWidget::currentChanged, this, &TFMain::PageControlChange);
+    connect(TabSet, &QTabBar::currentChanged, this, &TFMain::TabSetChange);
+    connect(Button2, &QPushButton::clicked, this, &TFMain::ButtonClearClick);
+    connect(ButtonStartStop, &QPushButton::clicked, this, &TFMain::ButtonStartStopClick);
+    connect(&TimerInterval, &QTimer::timeout, this, &TFMain::TimerIntervalTimer);
+    connect(&TimerPeriod, &QTimer::timeout, this, &TFMain::TimerPeriodTimer);
+    Alarm = new AlarmTone(this);
 
     FormCreate();
 }
@@ -133,30 +133,18 @@ QWidget *TFMain::buildPages()
 
     PageControl = new QTabWidget(area);
     PageControl->setObjectName(QStringLiteral("PageControl"));
-
-    auto *live = new QWidget(PageControl);
-    live->setObjectName(QStringLiteral("TabSheet1"));
-    auto *liveLayout = new QVBoxLayout(live);
-    StringGridD = makeRecordTable(live, "StringGridD");
-    liveLayout->addWidget(StringGridD, 1);
-    liveLayout->addStretch(1);
-    ButtonStartStop = new QPushButton(QStringLiteral("Старт"), live);
-    ButtonStartStop->setObjectName(QStringLiteral("ButtonStartStop"));
-    ButtonStartStop->setEnabled(false);
-    liveLayout->addWidget(ButtonStartStop);
-
-    auto *logger = new QWidget(PageControl);
-    logger->setObjectName(QStringLiteral("TabSheet3"));
-    auto *loggerLayout = new QVBoxLayout(logger);
-    StringGridL = makeRecordTable(logger, "StringGridL");
-    loggerLayout->addWidget(StringGridL, 1);
-    loggerLayout->addStretch(1);
-
-    PageControl->addTab(live, QStringLiteral("Текущие показания"));
-    PageControl->addTab(logger, QStringLiteral("Дата логгер"));
+    TabSheet1 = new LivePage(PageControl);
+    TabSheet3 = new LoggerPage(PageControl);
+    PageControl->addTab(TabSheet1, QStringLiteral("Текущие показания"));
+    PageControl->addTab(TabSheet3, QStringLiteral("Дата логгер"));
     PageControl->setCurrentIndex(kLoggerPage);
-    PageControl->setMinimumSize(655, 523);
     layout->addWidget(PageControl, 1);
+
+    ButtonStartStop = TabSheet1->ButtonStartStop;
+    StringGridD = TabSheet1->StringGridD;
+    StringGridL = TabSheet3->StringGridL;
+    ChartValue = TabSheet3->ChartValue;
+    ButtonZagruzit = TabSheet3->ButtonZagruzit;
 
     auto *bottom = new QHBoxLayout;
     TabSet = new QTabBar(area);
@@ -236,6 +224,8 @@ void TFMain::AttachWindows(TFStat *stat, TFOptions *options, TFLogo *logo, TFHel
 {
     FStat = stat;
     FOptions = options;
+    if (FOptions)
+        FOptions->Attach(ChartValue, &TimerInterval);
     FLogo = logo;
     FHelp = help;
 }
@@ -310,7 +300,7 @@ void TFMain::TimerLogoTimer()
 
 void TFMain::onBusyChanged(bool busy)
 {
-    for (QPushButton *button : {ButtonSave, ButtonReadMemo})
+    for (QPushButton *button : {ButtonSave, ButtonReadMemo, ButtonZagruzit})
         button->setEnabled(!busy);
 }
 

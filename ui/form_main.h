@@ -3,6 +3,7 @@
 #include "link/link_thread.h"
 
 #include <QMainWindow>
+#include <QTime>
 #include <QTimer>
 
 #include <cstdint>
@@ -16,6 +17,10 @@ class QTabWidget;
 
 namespace velt {
 
+class AlarmTone;
+class ChartView;
+class LivePage;
+class LoggerPage;
 class StatusPanels;
 class StringGrid;
 class TFHelp;
@@ -35,6 +40,7 @@ struct MainOptions {
     QString fontDir;                    // empty: the user's font folder
     bool installFonts = true;
     std::function<QString()> installedFamilies;        // empty: the font database's
+    std::function<QTime()> clock;                      // empty: the workstation's clock
     std::function<void(const QString &)> reportError;  // empty: a message box
 };
 
@@ -66,11 +72,17 @@ public:
 
     // Pages.
     QTabWidget *PageControl = nullptr;
+    LivePage *TabSheet1 = nullptr;
+    LoggerPage *TabSheet3 = nullptr;
     QTabBar *TabSet = nullptr;
     QPushButton *Button2 = nullptr;
     QPushButton *ButtonStartStop = nullptr;
     StringGrid *StringGridD = nullptr;
     StringGrid *StringGridL = nullptr;
+    ChartView *ChartValue = nullptr;
+    QPushButton *ButtonZagruzit = nullptr;
+
+    AlarmTone *Alarm = nullptr;
 
     StatusPanels *StatusBar = nullptr;
 
@@ -94,6 +106,13 @@ public:
     void TimerDetektTimer();
     void TimerLogoTimer();
     void TimerDataVremyTimer() { FillClockFields(); }
+    void TabSetChange(int index);
+    void PageControlChange(int index);
+    void ButtonClearClick();
+    void ButtonStartStopClick();
+    void TimerIntervalTimer() { ReadMeasurement(); }
+    void TimerPeriodTimer();
+    void ReadMeasurement();
     void ButtonReadMemoClick();
     void Button1Click();
     void ButtonSaveClick();
@@ -114,6 +133,9 @@ private:
     void setupTimers();
     void onBusyChanged(bool busy);
     void reportError(const QString &text);
+    void checkAlarm(int quantity, float value);
+    void endSession(const QString &statusText);
+    QTime now() const;
 
     MainOptions options_;
     LinkThread *link_ = nullptr;
@@ -121,6 +143,8 @@ private:
     TFOptions *FOptions = nullptr;
     TFLogo *FLogo = nullptr;
     TFHelp *FHelp = nullptr;
+    bool readInFlight_ = false;
+    bool readPending_ = false;
 };
 
 }  // namespace velt
