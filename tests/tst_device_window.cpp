@@ -4,13 +4,7 @@
 
 #include "link/commands.h"
 #include "link/status_texts.h"
-#include "tools/sim/meter_simulator.h"
-#include "ui/form_help.h"
-#include "ui/form_logo.h"
-#include "ui/form_main.h"
-#include "ui/form_options.h"
-#include "ui/form_stat.h"
-#include "ui/status_panels.h"
+#include "tests/support/program.h"
 #include "ui/string_grid.h"
 
 #include <QPushButton>
@@ -25,27 +19,8 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-// The program's windows, searching only the given meter's port.
-struct Program {
-    std::unique_ptr<MeterSimulator> meter;
-    std::unique_ptr<velt::TFMain> FMain;
-    velt::TFStat FStat;
-    velt::TFOptions FOptions;
-    velt::TFLogo FLogo;
-    velt::TFHelp FHelp;
-
-    explicit Program(velt::sim::MeterModel model = {}, velt::sim::LineFaults faults = {})
-        : meter(std::make_unique<MeterSimulator>(std::move(model), faults))
-    {
-        meter->start();
-        velt::MainOptions options;
-        options.candidates = velt::FixedCandidates({QString::fromStdString(meter->devicePath())});
-        options.installFonts = false;
-        FMain = std::make_unique<velt::TFMain>(options);
-        FMain->TimerLogo.stop();
-        FMain->AttachWindows(&FStat, &FOptions, &FLogo, &FHelp);
-    }
-    QString status() const { return FMain->StatusBar->Text(3); }
+struct Program : velt::test::Program {
+    using velt::test::Program::Program;
     QStringList memoryRow(int row) const
     {
         QStringList cells;
