@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using velt::sim::MeterSimulator;
@@ -66,6 +67,9 @@ private slots:
     void memoryTextEqualsTheWindowsClipboard_data();
     void memoryTextEqualsTheWindowsClipboard();
     void silentPortExitsWithNoReply();
+    void monitorAppendsRowsAsTheyArrive();
+    void monitorStopsOnInterruptKeepingItsRows();
+    void monitorEndsWhenTheMeterFallsSilent();
     void usageErrors_data();
     void usageErrors();
 };
@@ -184,6 +188,10 @@ void TestCli::usageErrors_data()
     QTest::newRow("--at without set-clock") << QStringList{"read", "--at", "2017-03-09 14:07"};
     QTest::newRow("--at not a time") << QStringList{"set-clock", "--at", "yesterday"};
     QTest::newRow("unknown option") << QStringList{"read", "--baud", "19200"};
+    QTest::newRow("interval too short") << QStringList{"monitor", "--interval", "2"};
+    QTest::newRow("interval too long") << QStringList{"monitor", "--interval", "601"};
+    QTest::newRow("count zero") << QStringList{"monitor", "--count", "0"};
+    QTest::newRow("-o without monitor") << QStringList{"read", "-o", "/tmp/x.tsv"};
 }
 
 void TestCli::usageErrors()
@@ -193,6 +201,79 @@ void TestCli::usageErrors()
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.err.contains("Usage: velt-cli"));
     QVERIFY(run.out.isEmpty());
+}
+
+namespace {
+
+QStringList linesOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+}  // namespace
+
+void TestCli::monitorAppendsRowsAsTheyArrive()
+{
+    velt::sim::MeterModel model;
+    model.readings = {{500, 200, 250}};
+    auto meter = startMeter(model);
+    QVERIFY(meter);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("session.tsv");
+    CliRun run = runCli({"--port", pathOf(*meter), "monitor", "--count", "2", "-o", path});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.isEmpty());
+    QStringList lines = linesOf(path);
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines[0].startsWith(QStringLiteral("Время\tTHC,*C")));
+    QVERIFY(lines[1].endsWith(QStringLiteral("\t17.5\t17\t50\t20\t25\t14.3\t9.3\t28.3\t49.7")));
+
+    // A second run appends its rows; the header stands once.
+    run = runCli({"--port", pathOf(*meter), "monitor", "--count", "1", "-o", path});
+    QCOMPARE(run.exitCode, 0);
+    lines = linesOf(path);
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.filter(QStringLiteral("Время")).size(), 1);
+}
+
+void TestCli::monitorStopsOnInterruptKeepingItsRows()
+{
+    auto meter = startMeter();
+    QVERIFY(meter);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("session.tsv");
+    QProcess process;
+    process.start(QStringLiteral(VELT_CLI_PATH), {"--port", pathOf(*meter), "monitor", "-o", path});
+    QTRY_VERIFY_WITH_TIMEOUT(linesOf(path).size() >= 2, 10000);
+    process.terminate();
+    QVERIFY(process.waitForFinished(5000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(linesOf(path).size() >= 2);
+}
+
+void TestCli::monitorEndsWhenTheMeterFallsSilent()
+{
+    auto meter = startMeter();
+    QVERIFY(meter);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("session.tsv");
+    QProcess process;
+    process.start(QStringLiteral(VELT_CLI_PATH), {"--port", pathOf(*meter), "monitor", "-o", path});
+    QTRY_VERIFY_WITH_TIMEOUT(linesOf(path).size() >= 2, 10000);
+    velt::sim::LineFaults faults;
+    faults.silentAfterBytes = 3;  // the next reading stops inside its words
+    meter->setFaults(faults);
+    QVERIFY(process.waitForFinished(15000));
+    QCOMPARE(process.exitCode(), 3);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()), QStringLiteral("Нет отклика от прибора\n"));
+    QCOMPARE(linesOf(path).size(), 2);
 }
 
 QTEST_MAIN(TestCli)

@@ -13,6 +13,11 @@
 #include <QCommandLineParser>
 #include <QDateTime>
 
+#include <QFile>
+#include <QThread>
+
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 
 namespace velt::cli {
@@ -33,6 +38,11 @@ const char *const kUsageText =
     "                        program's \"В буфер\" puts it on the clipboard\n"
     "  set-clock [--at \"YYYY-MM-DD HH:MM\"]\n"
     "                        set the meter's clock to the workstation's time or the given one\n"
+    "  monitor [--interval SECONDS] [--count N] [-o FILE]\n"
+    "                        read every SECONDS (3 to 600, default 3), the first reading one\n"
+    "                        interval after the start; print the live table's header and one\n"
+    "                        row per reading as it arrives, or append them to FILE; end after\n"
+    "                        N readings, on Ctrl+C, or with status 3 when the meter falls silent\n"
     "\n"
     "Options:\n"
     "  --port DEV            serial device to search for the meter; repeat to give several.\n"
@@ -123,6 +133,65 @@ int setClock(SerialLink &link, const QDateTime &moment)
     return kOk;
 }
 
+std::atomic<bool> g_interrupted{false};
+
+void onInterrupt(int) { g_interrupted = true; }
+
+// Waits the interval, or less when interrupted.
+void waitInterval(int seconds)
+{
+    for (int waited = 0; waited < seconds * 1000 && !g_interrupted; waited += 50)
+        QThread::msleep(50);
+}
+
+int monitor(SerialLink &link, int interval, int count, const QString &outputPath)
+{
+    QFile output;
+    if (outputPath.isEmpty()) {
+        if (!output.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return kUsage;
+    } else {
+        output.setFileName(outputPath);
+        if (!output.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            err(QStringLiteral("Не удалось открыть файл %1: %2").arg(outputPath, output.errorString()));
+            return kUsage;
+        }
+    }
+    // The same start as the program's Start button: a probe first.
+    ExchangeResult result = RunExchange(link, [](SerialLink &) {});
+    if (!result.ok())
+        return failed(result);
+
+    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGTERM, onInterrupt);
+    auto writeLine = [&output](const QStringList &cells) {
+        output.write((cells.join('\t') + '\n').toUtf8());
+        output.flush();
+    };
+    if (output.size() == 0 || outputPath.isEmpty())
+        writeLine(kRecordHeaders);
+    for (int done = 0; count <= 0 || done < count; ++done) {
+        waitInterval(interval);
+        if (g_interrupted)
+            break;
+        ReadingWords words;
+        result = RunExchange(link, [&words](SerialLink &l) { words = ReadMeasurement(l); });
+        if (!result.ok())
+            return failed(result);
+        writeLine(MakeRecord(TimeText(), words.RH, words.ta, words.tg, TgShown::Measured).cells());
+    }
+    return kOk;
+}
+
+bool readCount(const QCommandLineParser &parser, const QCommandLineOption &option, int low, int high, int &out)
+{
+    if (!parser.isSet(option))
+        return true;
+    bool ok = false;
+    out = parser.value(option).toInt(&ok);
+    return ok && out >= low && out <= high;
+}
+
 }  // namespace
 
 int Run(const QStringList &arguments)
@@ -132,7 +201,10 @@ int Run(const QStringList &arguments)
     const QCommandLineOption help({"h", "help"}, "Show help.");
     const QCommandLineOption port("port", "Serial device.", "DEV");
     const QCommandLineOption at("at", "Time to set.", "YYYY-MM-DD HH:MM");
-    parser.addOptions({help, port, at});
+    const QCommandLineOption interval("interval", "Seconds between readings.", "SECONDS");
+    const QCommandLineOption count("count", "Number of readings.", "N");
+    const QCommandLineOption output("o", "Output file.", "FILE");
+    parser.addOptions({help, port, at, interval, count, output});
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(help)) {
@@ -144,11 +216,19 @@ int Run(const QStringList &arguments)
         return usageError(positional.isEmpty() ? QStringLiteral("no command given")
                                                : QStringLiteral("one command at a time"));
     const QString command = positional.first();
-    static const QStringList commands = {"identify", "read", "memory", "set-clock"};
+    static const QStringList commands = {"identify", "read", "memory", "set-clock", "monitor"};
     if (!commands.contains(command))
         return usageError(QStringLiteral("unknown command \"%1\"").arg(command));
     if (parser.isSet(at) && command != QLatin1String("set-clock"))
         return usageError(QStringLiteral("--at goes with set-clock"));
+    const bool monitoring = command == QLatin1String("monitor");
+    if (!monitoring && (parser.isSet(interval) || parser.isSet(count) || parser.isSet(output)))
+        return usageError(QStringLiteral("--interval, --count and -o go with monitor"));
+    int seconds = 3, readings = 0;
+    if (!readCount(parser, interval, 3, 600, seconds))
+        return usageError(QStringLiteral("--interval: expected 3 to 600 seconds"));
+    if (!readCount(parser, count, 1, 1 << 30, readings))
+        return usageError(QStringLiteral("--count: expected a positive number"));
 
     QDateTime moment = QDateTime::currentDateTime();
     if (parser.isSet(at)) {
@@ -171,6 +251,8 @@ int Run(const QStringList &arguments)
         return read(link);
     if (command == QLatin1String("memory"))
         return memory(link);
+    if (monitoring)
+        return monitor(link, seconds, readings, parser.value(output));
     return setClock(link, moment);
 }
 
