@@ -5,6 +5,7 @@
 #include "ui/string_grid.h"
 
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -117,6 +118,7 @@ LivePage::LivePage(QWidget *parent) : QWidget(parent)
 
     StringGridD = new StringGrid(kRecordColumns, 2, 1, 0, 61);
     StringGridD->setObjectName(QStringLiteral("StringGridD"));
+    StringGridD->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     stack_ = new QStackedWidget(this);
     stack_->addWidget(scopes);

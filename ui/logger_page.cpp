@@ -5,6 +5,7 @@
 #include "ui/string_grid.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -38,6 +39,7 @@ LoggerPage::LoggerPage(QWidget *parent) : QWidget(parent)
 
     StringGridL = new StringGrid(kRecordColumns, 2, 1, 0, 61);
     StringGridL->setObjectName(QStringLiteral("StringGridL"));
+    StringGridL->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     auto *chartArea = new QWidget;
     auto *chartLayout = new QVBoxLayout(chartArea);

@@ -6,8 +6,10 @@
 
 namespace velt {
 
-StringGridModel::StringGridModel(int columns, int rows, int fixedRows, int fixedCols, QObject *parent)
-    : QAbstractTableModel(parent), columns_(columns), fixedRows_(fixedRows), fixedCols_(fixedCols),
+StringGridModel::StringGridModel(int columns, int rows, int fixedRows, int fixedCols, bool headerRow,
+                                 QObject *parent)
+    : QAbstractTableModel(parent), headerRow_(headerRow), columns_(columns), fixedRows_(fixedRows),
+      fixedCols_(fixedCols),
       rows_(static_cast<std::size_t>(rows), QStringList(columns))
 {
 }
@@ -24,7 +26,11 @@ void StringGridModel::SetCell(int col, int row, const QString &text)
     if (row < 0 || row >= RowCount() || col < 0 || col >= columns_)
         return;
     rows_[static_cast<std::size_t>(row)][col] = text;
-    const QModelIndex at = index(row, col);
+    if (viewRow(row) < 0) {
+        emit headerDataChanged(Qt::Horizontal, col, col);
+        return;
+    }
+    const QModelIndex at = index(viewRow(row), col);
     emit dataChanged(at, at, {Qt::DisplayRole});
 }
 
@@ -32,14 +38,18 @@ void StringGridModel::SetRowCount(int rows)
 {
     rows = std::max(rows, 0);
     const int current = RowCount();
+    const int first = std::max(viewRow(std::min(rows, current)), 0);
     if (rows > current) {
-        beginInsertRows({}, current, rows - 1);
+        beginInsertRows({}, first, viewRow(rows - 1));
         rows_.resize(static_cast<std::size_t>(rows), QStringList(columns_));
         endInsertRows();
     } else if (rows < current) {
-        beginRemoveRows({}, rows, current - 1);
+        const bool anyShown = viewRow(current - 1) >= first;
+        if (anyShown)
+            beginRemoveRows({}, first, viewRow(current - 1));
         rows_.resize(static_cast<std::size_t>(rows));
-        endRemoveRows();
+        if (anyShown)
+            endRemoveRows();
     }
 }
 
@@ -47,7 +57,7 @@ QList<QStringList> StringGridModel::Rows() const { return {rows_.begin(), rows_.
 
 int StringGridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : RowCount();
+    return parent.isValid() ? 0 : std::max(viewRow(RowCount()), 0);
 }
 
 int StringGridModel::columnCount(const QModelIndex &parent) const
@@ -59,9 +69,10 @@ QVariant StringGridModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return {};
-    const bool fixed = index.row() < fixedRows_ || index.column() < fixedCols_;
+    const int row = gridRow(index.row());
+    const bool fixed = row < fixedRows_ || index.column() < fixedCols_;
     switch (role) {
-    case Qt::DisplayRole: return Cells(index.column(), index.row());
+    case Qt::DisplayRole: return Cells(index.column(), row);
     case Qt::BackgroundRole:
         return fixed ? QVariant(QApplication::palette().color(QPalette::Button)) : QVariant();
     case Qt::TextAlignmentRole:
@@ -70,11 +81,20 @@ QVariant StringGridModel::data(const QModelIndex &index, int role) const
     }
 }
 
+QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (headerRow_ && orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return Cells(section, 0);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
 StringGrid::StringGrid(int columns, int rows, int fixedRows, int fixedCols, int columnWidth, QWidget *parent)
-    : QTableView(parent), model_(new StringGridModel(columns, rows, fixedRows, fixedCols, this))
+    : QTableView(parent),
+      model_(new StringGridModel(columns, rows, fixedRows, fixedCols, fixedRows == 1 && fixedCols == 0, this))
 {
     setModel(model_);
-    horizontalHeader()->hide();
+    if (!(fixedRows == 1 && fixedCols == 0))
+        horizontalHeader()->hide();
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -89,8 +109,10 @@ QSize StringGrid::sizeHint() const
 {
     // Room for every column and, for short tables, every row.
     const int width = horizontalHeader()->length() + 2 * frameWidth();
-    const int shownRows = std::min(RowCount(), 10);
-    const int height = shownRows * verticalHeader()->defaultSectionSize() + 2 * frameWidth();
+    const int shownRows = std::min(model_->rowCount(), 10);
+    int height = shownRows * verticalHeader()->defaultSectionSize() + 2 * frameWidth();
+    if (!horizontalHeader()->isHidden())
+        height += horizontalHeader()->sizeHint().height();
     return {width, height};
 }
 

@@ -9,11 +9,13 @@
 namespace velt {
 
 // The cells of a string grid: every cell is text, row 0 and column 0 may be
-// fixed (header) cells that are part of the grid's contents.
+// fixed (header) cells that are part of the grid's contents. With a header
+// row the view shows row 0 as its column header, so it stays in sight while
+// the rows scroll.
 class StringGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    StringGridModel(int columns, int rows, int fixedRows, int fixedCols, QObject *parent = nullptr);
+    StringGridModel(int columns, int rows, int fixedRows, int fixedCols, bool headerRow, QObject *parent = nullptr);
 
     QString Cells(int col, int row) const;
     void SetCell(int col, int row, const QString &text);
@@ -26,8 +28,13 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    int viewRow(int row) const { return headerRow_ ? row - 1 : row; }
+    int gridRow(int viewRow) const { return headerRow_ ? viewRow + 1 : viewRow; }
+
+    bool headerRow_;
     int columns_;
     int fixedRows_;
     int fixedCols_;
@@ -39,6 +46,8 @@ private:
 class StringGrid : public QTableView {
     Q_OBJECT
 public:
+    // A grid with one fixed row and no fixed column keeps row 0 in sight as
+    // its header.
     StringGrid(int columns, int rows, int fixedRows, int fixedCols, int columnWidth,
                QWidget *parent = nullptr);
 
