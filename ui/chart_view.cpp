@@ -37,8 +37,6 @@ void ChartView::AddXY(int series, double x, double y, const QString &label)
     Series &s = series_[series];
     s.graph->addData(x, y);
     s.labels.push_back(label);
-    if (series == labelSeries_)
-        labelTicker_->addTick(x, label);
 }
 
 void ChartView::AddY(int series, double y, const QString &label) { AddXY(series, Count(series), y, label); }
@@ -48,8 +46,6 @@ void ChartView::Clear(int series)
     Series &s = series_[series];
     s.graph->data()->clear();
     s.labels.clear();
-    if (series == labelSeries_)
-        labelTicker_->clear();
 }
 
 int ChartView::Count(int series) const { return at(series).graph->data()->size(); }
@@ -96,23 +92,78 @@ QCPRange ChartView::XRange() const { return xAxis->range(); }
 
 QCPRange ChartView::YRange() const { return yAxis->range(); }
 
-void ChartView::SetBottomLabelsFrom(int series)
+namespace {
+
+// Ticks at the points of one graph, thinned so that their labels stand side
+// by side without overlapping; each labelled by its point's index.
+class PointLabelTicker : public QCPAxisTicker {
+public:
+    PointLabelTicker(QCPGraph *graph, QCPAxis *axis, std::function<QString(int)> provider)
+        : graph_(graph), axis_(axis), provider_(std::move(provider))
+    {
+    }
+
+    void generate(const QCPRange &range, const QLocale &, QChar, int, QVector<double> &ticks,
+                  QVector<double> *subTicks, QVector<QString> *tickLabels) override
+    {
+        ticks.clear();
+        if (subTicks)
+            subTicks->clear();
+        if (tickLabels)
+            tickLabels->clear();
+        const auto data = graph_->data();
+        const auto begin = data->findBegin(range.lower, false);
+        const auto end = data->findEnd(range.upper, false);
+        const int inRange = static_cast<int>(end - begin);
+        if (inRange <= 0)
+            return;
+        constexpr int kLabelWidth = 95;  // "23:59 31.12.99" and a gap
+        const int fit = std::max(1, axis_->axisRect()->width() / kLabelWidth);
+        const int step = std::max(1, (inRange + fit - 1) / fit);
+        for (auto it = begin; it < end; it += step) {
+            ticks << it->key;
+            if (tickLabels)
+                tickLabels->append(provider_(static_cast<int>(it - data->constBegin())));
+        }
+    }
+
+private:
+    QCPGraph *graph_;
+    QCPAxis *axis_;
+    std::function<QString(int)> provider_;
+};
+
+}  // namespace
+
+void ChartView::SetBottomLabelsFrom(int series, std::function<QString(int)> provider)
 {
-    labelSeries_ = series;
-    labelTicker_.reset(new QCPAxisTickerText);
-    xAxis->setTicker(labelTicker_);
-    updateBottomLabels();
+    if (!provider)
+        provider = [this, series](int index) { return Label(series, index); };
+    xAxis->setTicker(QSharedPointer<QCPAxisTicker>(new PointLabelTicker(at(series).graph, xAxis, std::move(provider))));
 }
 
-void ChartView::updateBottomLabels()
+void ChartView::SetColour(int series, const QColor &colour)
 {
-    if (labelSeries_ < 0)
+    QCPGraph *graph = series_[series].graph;
+    QPen pen = graph->pen();
+    pen.setColor(colour);
+    graph->setPen(pen);
+    QCPScatterStyle markers = graph->scatterStyle();
+    if (!markers.isNone()) {
+        markers.setPen(QPen(colour));
+        markers.setBrush(colour);
+        graph->setScatterStyle(markers);
+    }
+}
+
+void ChartView::FitXTo(int series)
+{
+    const auto data = at(series).graph->data();
+    if (data->isEmpty() || Zoomed())
         return;
-    labelTicker_->clear();
-    const Series &s = at(labelSeries_);
-    const auto data = s.graph->data();
-    for (int i = 0; i < data->size(); ++i)
-        labelTicker_->addTick(data->at(i)->key, s.labels.value(i));
+    const double first = data->constBegin()->key;
+    const double last = (data->constEnd() - 1)->key;
+    xAxis->setRange(first, last > first ? last : first + 1);
 }
 
 void ChartView::Refresh() { replot(QCustomPlot::rpQueuedReplot); }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
 #include <optional>
 
 class QRubberBand;
@@ -50,8 +51,13 @@ public:
     QCPRange YRange() const;
     bool Zoomed() const { return home_.has_value(); }
 
-    // The bottom axis shows, at each point of the series, that point's label.
-    void SetBottomLabelsFrom(int series);
+    // The bottom axis shows, at points of the series, the text the provider
+    // gives for the point's index (the point's own label when empty), as
+    // many as fit side by side.
+    void SetBottomLabelsFrom(int series, std::function<QString(int index)> provider = {});
+    void SetColour(int series, const QColor &colour);
+    // The bottom axis from the first to the last point of the series.
+    void FitXTo(int series);
 
     // Repaints at the next turn of the event loop; many calls, one repaint.
     void Refresh();
@@ -74,12 +80,9 @@ private:
         QCPRange x, y;
     };
     const Series &at(int series) const;
-    void updateBottomLabels();
 
     QVector<Series> series_;
     std::optional<Ranges> home_;
-    int labelSeries_ = -1;
-    QSharedPointer<QCPAxisTickerText> labelTicker_;
     QRubberBand *band_ = nullptr;
     QPoint pressAt_;
     Qt::MouseButton dragButton_ = Qt::NoButton;

@@ -4,6 +4,7 @@
 #include "link/status_texts.h"
 #include "measure/measurement_record.h"
 #include "ui/clock_spin_edit.h"
+#include "ui/download_progress.h"
 #include "ui/font_installer.h"
 #include "ui/form_help.h"
 #include "ui/form_logo.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDateTime>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -79,6 +81,8 @@ TFMain::TFMain(MainOptions options, QWidget *parent) : QMainWindow(parent), opti
     setCentralWidget(central);
 
     StatusBar = new StatusPanels(statusBar());
+    Progress = new DownloadProgress(statusBar());
+    statusBar()->addPermanentWidget(Progress);
     buildMenu();
     setupTimers();
 
@@ -94,6 +98,9 @@ TFMain::TFMain(MainOptions options, QWidget *parent) : QMainWindow(parent), opti
     connect(&TimerInterval, &QTimer::timeout, this, &TFMain::TimerIntervalTimer);
     connect(&TimerPeriod, &QTimer::timeout, this, &TFMain::TimerPeriodTimer);
     Alarm = new AlarmTone(this);
+    connect(ButtonZagruzit, &QPushButton::clicked, this, &TFMain::ButtonZagruzitClick);
+    connect(Progress, &DownloadProgress::cancelRequested, this, &TFMain::CancelDownload);
+    connect(TabSheet3->ComboBoxZ, &QComboBox::currentIndexChanged, this, &TFMain::ComboBoxZChange);
 
     FormCreate();
 }

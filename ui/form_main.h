@@ -6,7 +6,9 @@
 #include <QTime>
 #include <QTimer>
 
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <functional>
 
 class QAction;
@@ -18,6 +20,8 @@ class QTabWidget;
 namespace velt {
 
 class AlarmTone;
+class DownloadProgress;
+struct LoggerRecord;
 class ChartView;
 class LivePage;
 class LoggerPage;
@@ -83,6 +87,7 @@ public:
     QPushButton *ButtonZagruzit = nullptr;
 
     AlarmTone *Alarm = nullptr;
+    DownloadProgress *Progress = nullptr;
 
     StatusPanels *StatusBar = nullptr;
 
@@ -113,6 +118,9 @@ public:
     void TimerIntervalTimer() { ReadMeasurement(); }
     void TimerPeriodTimer();
     void ReadMeasurement();
+    void ButtonZagruzitClick();
+    void CancelDownload();
+    void ComboBoxZChange(int index);
     void ButtonReadMemoClick();
     void Button1Click();
     void ButtonSaveClick();
@@ -136,6 +144,7 @@ private:
     void checkAlarm(int quantity, float value);
     void endSession(const QString &statusText);
     QTime now() const;
+    void addLoggerRecord(const LoggerRecord &record);
 
     MainOptions options_;
     LinkThread *link_ = nullptr;
@@ -145,6 +154,7 @@ private:
     TFHelp *FHelp = nullptr;
     bool readInFlight_ = false;
     bool readPending_ = false;
+    std::shared_ptr<std::atomic<bool>> downloadCancel_;
 };
 
 }  // namespace velt

@@ -20,6 +20,8 @@ LoggerPage::LoggerPage(QWidget *parent) : QWidget(parent)
     ComboBoxZ->setObjectName(QStringLiteral("ComboBoxZ"));
     ComboBoxZ->addItems({QStringLiteral("ТНС индекс, *С"), QStringLiteral("Влажность RH, %"),
                          QStringLiteral("Температура tв, *С"), QStringLiteral("Температура tсф, *С")});
+    ComboBoxZ->setEditable(true);
+    ComboBoxZ->setInsertPolicy(QComboBox::NoInsert);
     ComboBoxZ->setCurrentIndex(0);
 
     ChartValue = new ChartView;
@@ -35,11 +37,12 @@ LoggerPage::LoggerPage(QWidget *parent) : QWidget(parent)
         const int series = ChartValue->AddSeries(colours[i], 1, true);
         ChartValue->SetActive(series, i == 0);
     }
-    ChartValue->SetBottomLabelsFrom(0);
 
     StringGridL = new StringGrid(kRecordColumns, 2, 1, 0, 61);
     StringGridL->setObjectName(QStringLiteral("StringGridL"));
     StringGridL->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The point of record k is labelled with the time in row k + 1.
+    ChartValue->SetBottomLabelsFrom(0, [this](int index) { return StringGridL->Cells(0, index + 1); });
 
     auto *chartArea = new QWidget;
     auto *chartLayout = new QVBoxLayout(chartArea);

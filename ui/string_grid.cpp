@@ -34,6 +34,20 @@ void StringGridModel::SetCell(int col, int row, const QString &text)
     emit dataChanged(at, at, {Qt::DisplayRole});
 }
 
+void StringGridModel::SetRow(int row, const QStringList &cells)
+{
+    if (row < 0 || row >= RowCount())
+        return;
+    QStringList &target = rows_[static_cast<std::size_t>(row)];
+    for (int col = 0; col < columns_ && col < cells.size(); ++col)
+        target[col] = cells[col];
+    if (viewRow(row) < 0) {
+        emit headerDataChanged(Qt::Horizontal, 0, columns_ - 1);
+        return;
+    }
+    emit dataChanged(index(viewRow(row), 0), index(viewRow(row), columns_ - 1), {Qt::DisplayRole});
+}
+
 void StringGridModel::SetRowCount(int rows)
 {
     rows = std::max(rows, 0);

@@ -19,6 +19,8 @@ public:
 
     QString Cells(int col, int row) const;
     void SetCell(int col, int row, const QString &text);
+    // A whole row at once: one repaint instead of one a cell.
+    void SetRow(int row, const QStringList &cells);
     int RowCount() const { return static_cast<int>(rows_.size()); }
     void SetRowCount(int rows);
     int ColCount() const { return columns_; }

@@ -92,10 +92,14 @@ void MeterSimulator::violation(std::string text)
     violations_.push_back(std::move(text));
 }
 
-void MeterSimulator::pace(std::chrono::microseconds delay)
+void MeterSimulator::waitUntil(std::chrono::steady_clock::time_point moment)
 {
-    if (delay.count() > 0)
-        std::this_thread::sleep_for(delay);
+    // Sleeping alone wakes up tens of microseconds late, every time.
+    constexpr auto kSpin = std::chrono::microseconds(300);
+    if (moment - std::chrono::steady_clock::now() > kSpin)
+        std::this_thread::sleep_until(moment - kSpin);
+    while (std::chrono::steady_clock::now() < moment) {
+    }
 }
 
 void MeterSimulator::run()
@@ -109,6 +113,8 @@ void MeterSimulator::run()
             std::lock_guard lock(mutex_);
             received_.push_back(*byte);
             silent = silent_;
+            if (faults_.paced)
+                lineFree_ = std::chrono::steady_clock::now() + kByteTime;
         }
         if (silent)
             continue;  // a quiet meter swallows whatever comes
@@ -133,7 +139,7 @@ std::uint8_t MeterSimulator::receive()
                 paced = faults_.paced;
             }
             if (paced)
-                pace(kByteTime);
+                lineFree_ = std::chrono::steady_clock::now() + kByteTime;
             return *byte;
         }
         if (std::chrono::steady_clock::now() > deadline)
@@ -156,8 +162,11 @@ void MeterSimulator::send(std::uint8_t byte)
         paced = faults_.paced;
         turnaround = faults_.turnaround;
     }
-    if (paced)
-        pace(turnaround + kByteTime);
+    if (paced) {
+        const auto arrives = std::max(lineFree_, std::chrono::steady_clock::now()) + turnaround + kByteTime;
+        waitUntil(arrives);
+        lineFree_ = arrives;
+    }
     pty_.write(byte);
 }
 

@@ -17,8 +17,11 @@ namespace velt::sim {
 struct LineFaults {
     bool dead = false;             // never answers, not even the probe
     long silentAfterBytes = -1;    // falls silent after sending this many bytes
-    bool paced = false;            // a true 9600-baud byte time each way
-    std::chrono::microseconds turnaround{1000};  // with paced: before each reply
+    // A true 9600-baud line: a byte from the host arrives one byte time after
+    // it was sent, and each byte of the meter's starts a turnaround after the
+    // line fell free and arrives one byte time later.
+    bool paced = false;
+    std::chrono::microseconds turnaround{1000};
 };
 
 // A meter on a pseudo-terminal, answering as the real one does: the probe,
@@ -64,13 +67,17 @@ private:
     void sendAck() { send(ack_.load()); }
     void sendData(std::uint8_t byte);  // send, then expect the host's echo
     void violation(std::string text);
-    void pace(std::chrono::microseconds delay);
+    // Waits until a moment of the simulated line, precisely: the benchmark
+    // compares the host's pace with it.
+    static void waitUntil(std::chrono::steady_clock::time_point moment);
 
     MeterModel model_;
     PseudoTerminal pty_;
     std::thread thread_;
     std::atomic<bool> stop_{false};
     std::atomic<std::uint8_t> ack_{kAck};
+    // With pacing: when the last byte on the line has fully arrived.
+    std::chrono::steady_clock::time_point lineFree_{};
 
     mutable std::mutex mutex_;
     LineFaults faults_;
