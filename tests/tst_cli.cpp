@@ -57,6 +57,21 @@ QString pathOf(const MeterSimulator &meter) { return QString::fromStdString(mete
 
 }  // namespace
 
+namespace {
+
+QStringList linesOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+}  // namespace
+
 class TestCli : public QObject {
     Q_OBJECT
 private slots:
@@ -67,6 +82,8 @@ private slots:
     void memoryTextEqualsTheWindowsClipboard_data();
     void memoryTextEqualsTheWindowsClipboard();
     void silentPortExitsWithNoReply();
+    void downloadWritesTheLoggerTable();
+    void downloadKeepsWhatItReadWhenTheMeterFallsSilent();
     void monitorAppendsRowsAsTheyArrive();
     void monitorStopsOnInterruptKeepingItsRows();
     void monitorEndsWhenTheMeterFallsSilent();
@@ -191,7 +208,8 @@ void TestCli::usageErrors_data()
     QTest::newRow("interval too short") << QStringList{"monitor", "--interval", "2"};
     QTest::newRow("interval too long") << QStringList{"monitor", "--interval", "601"};
     QTest::newRow("count zero") << QStringList{"monitor", "--count", "0"};
-    QTest::newRow("-o without monitor") << QStringList{"read", "-o", "/tmp/x.tsv"};
+    QTest::newRow("-o with read") << QStringList{"read", "-o", "/tmp/x.tsv"};
+    QTest::newRow("--count with download") << QStringList{"download", "--count", "3"};
 }
 
 void TestCli::usageErrors()
@@ -203,20 +221,54 @@ void TestCli::usageErrors()
     QVERIFY(run.out.isEmpty());
 }
 
-namespace {
 
-QStringList linesOf(const QString &path)
+void TestCli::downloadWritesTheLoggerTable()
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    velt::sim::MeterModel model;
+    model.logger.count = 3000;
+    model.logger.breakAfter = 57;
+    auto meter = startMeter(model);
+    QVERIFY(meter);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("logger.tsv");
+    const CliRun run = runCli({"--port", pathOf(*meter), "download", "-o", path});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());  // no progress: standard error is not a terminal
+    const QStringList lines = linesOf(path);
+    QCOMPARE(lines.size(), 1 + 57);
+    QCOMPARE(lines[0], QStringLiteral("Время\tTHC,*C\tWBGT,*C\tRH,%\ttв.,*C\ttш.,*C\ttвт.,*C\ttтр.,*C\ttрад.,*C\tW,Вт/м2"));
+    QVERIFY(lines[1].startsWith(QStringLiteral("8:0 9.3.17\t")));
+    QVERIFY(lines[57].startsWith(QStringLiteral("8:56 9.3.17\t")));
+
+    const CliRun toStdout = runCli({"--port", pathOf(*meter), "download"});
+    QCOMPARE(toStdout.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(toStdout.out).split('\n', Qt::SkipEmptyParts), lines);
 }
 
-}  // namespace
+void TestCli::downloadKeepsWhatItReadWhenTheMeterFallsSilent()
+{
+    velt::sim::MeterModel model;
+    model.logger.count = 3000;
+    model.logger.minutesPerRecord = 0;
+    auto meter = startMeter(model);
+    QVERIFY(meter);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("logger.tsv");
+    QProcess process;
+    process.start(QStringLiteral(VELT_CLI_PATH), {"--port", pathOf(*meter), "download", "-o", path});
+    QTRY_VERIFY_WITH_TIMEOUT(linesOf(path).size() > 100, 10000);
+    velt::sim::LineFaults faults;
+    faults.silentAfterBytes = 0;
+    meter->setFaults(faults);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 3);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()), QStringLiteral("Нет отклика от прибора\n"));
+    const QStringList lines = linesOf(path);
+    QVERIFY(lines.size() > 101 && lines.size() < 3001);
+    // Every row written is whole.
+    for (const QString &line : lines)
+        QCOMPARE(line.count('\t'), 9);
+}
 
 void TestCli::monitorAppendsRowsAsTheyArrive()
 {

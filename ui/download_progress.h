@@ -32,7 +32,4 @@ private:
     QElapsedTimer elapsed_;
 };
 
-// "1:05" for 65 seconds; hours when there are any.
-QString DurationText(qint64 milliseconds);
-
 }  // namespace velt

@@ -6,12 +6,15 @@
 #include "link/qt_serial_port.h"
 #include "link/serial_link.h"
 #include "logger/device_clock.h"
+#include "logger/download_progress_text.h"
+#include "logger/logger_download.h"
 #include "logger/memory_cells.h"
 #include "measure/measurement_record.h"
 #include "measure/reading.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
+#include <QElapsedTimer>
 
 #include <QFile>
 #include <QThread>
@@ -19,6 +22,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <unistd.h>
 
 namespace velt::cli {
 
@@ -43,6 +47,9 @@ const char *const kUsageText =
     "                        interval after the start; print the live table's header and one\n"
     "                        row per reading as it arrives, or append them to FILE; end after\n"
     "                        N readings, on Ctrl+C, or with status 3 when the meter falls silent\n"
+    "  download [-o FILE]    read the logger: the logger table's header and one row per record\n"
+    "                        as it arrives, to standard output or FILE; progress on standard\n"
+    "                        error when it is a terminal\n"
     "\n"
     "Options:\n"
     "  --port DEV            serial device to search for the meter; repeat to give several.\n"
@@ -183,6 +190,40 @@ int monitor(SerialLink &link, int interval, int count, const QString &outputPath
     return kOk;
 }
 
+int download(SerialLink &link, const QString &outputPath)
+{
+    QFile output;
+    const bool toFile = !outputPath.isEmpty();
+    if (toFile ? !(output.setFileName(outputPath), output.open(QIODevice::WriteOnly | QIODevice::Truncate))
+               : !output.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        err(QStringLiteral("Не удалось открыть файл %1: %2").arg(outputPath, output.errorString()));
+        return kUsage;
+    }
+    const bool showProgress = ::isatty(STDERR_FILENO) == 1;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    int records = 0;
+    bool headerWritten = false;
+    std::atomic<bool> cancel{false};
+    const ExchangeResult result = RunExchange(link, [&](SerialLink &l) {
+        output.write((kRecordHeaders.join('\t') + '\n').toUtf8());
+        output.flush();
+        headerWritten = true;
+        DownloadLogger(l, cancel, [&](const LoggerRecord &record) {
+            output.write((LoggerRow(record).cells().join('\t') + '\n').toUtf8());
+            output.flush();
+            ++records;
+            if (showProgress)
+                std::fprintf(stderr, "\r%s   ", DownloadProgressText(records, elapsed.elapsed()).toUtf8().constData());
+        });
+    });
+    if (showProgress && headerWritten)
+        std::fputc('\n', stderr);
+    if (!result.ok())
+        return failed(result);
+    return kOk;
+}
+
 bool readCount(const QCommandLineParser &parser, const QCommandLineOption &option, int low, int high, int &out)
 {
     if (!parser.isSet(option))
@@ -216,14 +257,17 @@ int Run(const QStringList &arguments)
         return usageError(positional.isEmpty() ? QStringLiteral("no command given")
                                                : QStringLiteral("one command at a time"));
     const QString command = positional.first();
-    static const QStringList commands = {"identify", "read", "memory", "set-clock", "monitor"};
+    static const QStringList commands = {"identify", "read", "memory", "set-clock", "monitor", "download"};
     if (!commands.contains(command))
         return usageError(QStringLiteral("unknown command \"%1\"").arg(command));
     if (parser.isSet(at) && command != QLatin1String("set-clock"))
         return usageError(QStringLiteral("--at goes with set-clock"));
     const bool monitoring = command == QLatin1String("monitor");
-    if (!monitoring && (parser.isSet(interval) || parser.isSet(count) || parser.isSet(output)))
-        return usageError(QStringLiteral("--interval, --count and -o go with monitor"));
+    const bool downloading = command == QLatin1String("download");
+    if (!monitoring && (parser.isSet(interval) || parser.isSet(count)))
+        return usageError(QStringLiteral("--interval and --count go with monitor"));
+    if (!monitoring && !downloading && parser.isSet(output))
+        return usageError(QStringLiteral("-o goes with monitor and download"));
     int seconds = 3, readings = 0;
     if (!readCount(parser, interval, 3, 600, seconds))
         return usageError(QStringLiteral("--interval: expected 3 to 600 seconds"));
@@ -253,6 +297,8 @@ int Run(const QStringList &arguments)
         return memory(link);
     if (monitoring)
         return monitor(link, seconds, readings, parser.value(output));
+    if (downloading)
+        return download(link, parser.value(output));
     return setClock(link, moment);
 }
 
