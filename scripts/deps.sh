@@ -8,7 +8,7 @@ build_packages=(
   qt6-base-dev qt6-serialport-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   libqcustomplot-dev libqcustomplot2.1-qt6 libxlsxwriter-dev
 )
-test_packages=(fonts-dejavu-core)
+test_packages=(fonts-dejavu-core libminizip-dev)
 
 wanted=("${build_packages[@]}")
 if [[ "${1:-}" == "--test" ]]; then

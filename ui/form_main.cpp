@@ -16,6 +16,7 @@
 #include "ui/status_panels.h"
 #include "ui/string_grid.h"
 #include "ui/window_toggle.h"
+#include "ui/xls_export.h"
 
 #include <QAction>
 #include <QApplication>
@@ -172,7 +173,7 @@ QWidget *TFMain::buildPages()
 void TFMain::buildMenu()
 {
     QMenuBar *menu = menuBar();
-    N1 = menu->addAction(QStringLiteral("Передать данные в  Excel"));
+    N1 = menu->addAction(QStringLiteral("Передать данные в  Excel"), this, &TFMain::N1Click);
     N5 = menu->addAction(QStringLiteral("Статистика"), this, &TFMain::N5Click);
     N6 = menu->addAction(QStringLiteral("Настройки"), this, &TFMain::N6Click);
     N8 = menu->addAction(QStringLiteral("НТП \"ВЕЛТ\""), this, &TFMain::N8Click);
@@ -311,6 +312,7 @@ void TFMain::onBusyChanged(bool busy)
         button->setEnabled(!busy);
 }
 
+void TFMain::N1Click() { XlsExport(*this); }
 void TFMain::N5Click() { if (FStat) ToggleWindow(FStat); }
 void TFMain::N6Click() { if (FOptions) ToggleWindow(FOptions); }
 void TFMain::N7Click() { if (FHelp) ToggleWindow(FHelp); }

@@ -45,6 +45,8 @@ struct MainOptions {
     bool installFonts = true;
     std::function<QString()> installedFamilies;        // empty: the font database's
     std::function<QTime()> clock;                      // empty: the workstation's clock
+    QString documentsDir;                              // empty: the user's documents folder
+    std::function<bool(const QString &)> openFile;     // empty: the desktop's default application
     std::function<void(const QString &)> reportError;  // empty: a message box
 };
 
@@ -60,6 +62,7 @@ public:
     void AttachWindows(TFStat *stat, TFOptions *options, TFLogo *logo, TFHelp *help);
 
     LinkThread &link() { return *link_; }
+    const MainOptions &options() const { return options_; }
     StatusPanels &statusPanels() { return *StatusBar; }
 
     // Clock strip.
@@ -124,6 +127,7 @@ public:
     void ButtonReadMemoClick();
     void Button1Click();
     void ButtonSaveClick();
+    void N1Click();
     void N5Click();
     void N6Click();
     void N7Click();
