@@ -1,6 +1,7 @@
 // velt-cli against the simulated meter, and its memory text against the
 // main window's clipboard.
 
+#include "tests/support/xlsx_reader.h"
 #include "tools/sim/meter_simulator.h"
 #include "ui/form_help.h"
 #include "ui/form_logo.h"
@@ -84,6 +85,7 @@ private slots:
     void silentPortExitsWithNoReply();
     void downloadWritesTheLoggerTable();
     void downloadKeepsWhatItReadWhenTheMeterFallsSilent();
+    void downloadToAWorkbook();
     void monitorAppendsRowsAsTheyArrive();
     void monitorStopsOnInterruptKeepingItsRows();
     void monitorEndsWhenTheMeterFallsSilent();
@@ -268,6 +270,31 @@ void TestCli::downloadKeepsWhatItReadWhenTheMeterFallsSilent()
     // Every row written is whole.
     for (const QString &line : lines)
         QCOMPARE(line.count('\t'), 9);
+}
+
+void TestCli::downloadToAWorkbook()
+{
+    velt::sim::MeterModel model;
+    model.logger.count = 3000;
+    model.logger.breakAfter = 57;
+    auto meter = startMeter(model);
+    QVERIFY(meter);
+    QTemporaryDir dir;
+    const QString tsv = dir.filePath("logger.tsv");
+    const QString xlsx = dir.filePath("logger.xlsx");
+    QCOMPARE(runCli({"--port", pathOf(*meter), "download", "-o", tsv}).exitCode, 0);
+    QCOMPARE(runCli({"--port", pathOf(*meter), "download", "-o", xlsx}).exitCode, 0);
+    const QStringList lines = linesOf(tsv);
+    velt::test::XlsxSheet sheet;
+    QVERIFY(sheet.load(xlsx));
+    QCOMPARE(sheet.text("E1"), QStringLiteral("ПРОТОКОЛ ИЗМЕРЕНИЙ ПАРАМЕТРОВ МИКРОКЛИМАТА"));
+    for (int k = 1; k <= 57; ++k) {
+        const QStringList cells = lines[k].split('\t');
+        QCOMPARE(sheet.text(QStringLiteral("A%1").arg(k + 2)), cells[0]);
+        QCOMPARE(sheet.text(QStringLiteral("J%1").arg(k + 2)).toDouble(), cells[9].toDouble());
+    }
+    QVERIFY(sheet.look("K59").ruledAllEdges);
+    QVERIFY(!sheet.look("K60").ruledAllEdges);
 }
 
 void TestCli::monitorAppendsRowsAsTheyArrive()

@@ -11,6 +11,8 @@
 #include "logger/memory_cells.h"
 #include "measure/measurement_record.h"
 #include "measure/reading.h"
+#include "reports/measurement_protocol.h"
+#include "reports/xlsx_book.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
@@ -49,7 +51,8 @@ const char *const kUsageText =
     "                        N readings, on Ctrl+C, or with status 3 when the meter falls silent\n"
     "  download [-o FILE]    read the logger: the logger table's header and one row per record\n"
     "                        as it arrives, to standard output or FILE; progress on standard\n"
-    "                        error when it is a terminal\n"
+    "                        error when it is a terminal. A FILE ending in .xlsx receives the\n"
+    "                        measurement protocol workbook instead, written at the end\n"
     "\n"
     "Options:\n"
     "  --port DEV            serial device to search for the meter; repeat to give several.\n"
@@ -190,8 +193,42 @@ int monitor(SerialLink &link, int interval, int count, const QString &outputPath
     return kOk;
 }
 
+// The downloaded records as the measurement protocol workbook, written
+// whole after the download, also when the meter fell silent on the way.
+int downloadWorkbook(SerialLink &link, const QString &path)
+{
+    const bool showProgress = ::isatty(STDERR_FILENO) == 1;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QList<QStringList> table{kRecordHeaders};
+    std::atomic<bool> cancel{false};
+    const ExchangeResult result = RunExchange(link, [&](SerialLink &l) {
+        DownloadLogger(l, cancel, [&](const LoggerRecord &record) {
+            table << LoggerRow(record).cells();
+            if (showProgress)
+                std::fprintf(stderr, "\r%s   ",
+                             DownloadProgressText(static_cast<int>(table.size()) - 1, elapsed.elapsed()).toUtf8().constData());
+        });
+    });
+    if (showProgress && table.size() > 1)
+        std::fputc('\n', stderr);
+    if (result.kind == ExchangeResult::Kind::NoAnswer || result.kind == ExchangeResult::Kind::NoAccess)
+        return failed(result);
+    table << QStringList(kRecordColumns);  // the logger table's empty last row
+    XlsxBook book;
+    WriteProtocol(book, ProtocolFromTable(table));
+    QString reason;
+    if (!book.Save(path, &reason)) {
+        err(QStringLiteral("Ошибка записи книги %1!\n%2").arg(path, reason));
+        return kUsage;
+    }
+    return result.ok() ? kOk : failed(result);
+}
+
 int download(SerialLink &link, const QString &outputPath)
 {
+    if (outputPath.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
+        return downloadWorkbook(link, outputPath);
     QFile output;
     const bool toFile = !outputPath.isEmpty();
     if (toFile ? !(output.setFileName(outputPath), output.open(QIODevice::WriteOnly | QIODevice::Truncate))
