@@ -3,6 +3,7 @@
 #include "link/identification.h"
 #include "link/status_texts.h"
 #include "measure/measurement_record.h"
+#include "ui/chart_view.h"
 #include "ui/clock_spin_edit.h"
 #include "ui/download_progress.h"
 #include "ui/font_installer.h"
@@ -234,6 +235,17 @@ void TFMain::AttachWindows(TFStat *stat, TFOptions *options, TFLogo *logo, TFHel
     FOptions = options;
     if (FOptions)
         FOptions->Attach(ChartValue, &TimerInterval);
+    if (FStat) {
+        // Air temperature, humidity and globe temperature, in the list's order.
+        FStat->SetSource([this](int entry) {
+            const SeriesRef series[] = {TabSheet1->Series13, TabSheet1->LineSeries4, TabSheet1->LineSeries5};
+            const SeriesRef &s = series[entry];
+            QVector<double> values;
+            for (int i = 0; i < s.chart->Count(s.index); ++i)
+                values << s.chart->YValue(s.index, i);
+            return values;
+        });
+    }
     FLogo = logo;
     FHelp = help;
 }
