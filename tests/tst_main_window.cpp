@@ -16,6 +16,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QMenuBar>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -83,6 +84,9 @@ private slots:
     void identificationFillsTheStatusPanels();
     void splashShowsAtTheFirstTickAndHidesAtTheSecond();
     void unwritableFontFolderReportsOnceAndTheWindowStillOpens();
+    void splashHidesOnAClickAnywhere_data();
+    void splashHidesOnAClickAnywhere();
+    void helpCarriesTheInstructions();
 };
 
 void TestMainWindow::startUpState()
@@ -312,6 +316,46 @@ void TestMainWindow::unwritableFontFolderReportsOnceAndTheWindowStillOpens()
     QCOMPARE(w.FMain->CSpinEditGod->value(), QDate::currentDate().year());
     // The digit face was not tried after the first one failed.
     QVERIFY(!QFile::exists(dir.filePath("file/fonts/Digirtu_.ttf")));
+}
+
+void TestMainWindow::splashHidesOnAClickAnywhere_data()
+{
+    QTest::addColumn<QString>("part");
+    QTest::newRow("picture") << "ImageVELT";
+    QTest::newRow("name") << "Memo1";
+    QTest::newRow("licence") << "Memo4";
+    QTest::newRow("blue panel") << "PanelAtributi";
+}
+
+void TestMainWindow::splashHidesOnAClickAnywhere()
+{
+    QFETCH(QString, part);
+    Windows w;
+    w.FMain->N8->trigger();
+    QVERIFY(w.FLogo->isVisible());
+    QWidget *target = w.FLogo->findChild<QWidget *>(part);
+    QVERIFY(target);
+    // Where the part lies, the click reaches the window.
+    const QPoint centre = target->mapTo(w.FLogo.get(), target->rect().center());
+    QTest::mouseClick(w.FLogo->childAt(centre) ? w.FLogo->childAt(centre) : w.FLogo.get(), Qt::LeftButton, {},
+                      w.FLogo->childAt(centre) ? w.FLogo->childAt(centre)->mapFrom(w.FLogo.get(), centre) : centre);
+    QVERIFY(!w.FLogo->isVisible());
+    QVERIFY(w.FLogo->Memo4->text().contains(QStringLiteral(VELT_VERSION)));
+}
+
+void TestMainWindow::helpCarriesTheInstructions()
+{
+    Windows w;
+    const QString text = w.FHelp->Memo->toPlainText();
+    QVERIFY(text.startsWith(QString(28, ' ') + "ИНСТРУКЦИЯ ПОЛЬЗОВАТЕЛЯ"));
+    for (const char *heading : {"СТАРТ/СТОП", "СОХРАНИТЬ ...", "МАСШТАБ ГРАФИКОВ", "ЗАГРУЗКА ДАННЫХ"})
+        QVERIFY2(text.contains(QString(14, ' ') + QString::fromUtf8(heading)), heading);
+    QVERIFY(text.contains("«Настройки»"));
+    QVERIFY(text.contains("«Отмена»"));
+    w.FMain->N7->trigger();
+    QVERIFY(w.FHelp->isVisible());
+    w.FHelp->ButtonCloseHelp->click();
+    QVERIFY(!w.FHelp->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
