@@ -49,16 +49,16 @@ QPixmap LogoPicture(const QSize &size)
 
     // The name.
     QFont name(QStringLiteral("DejaVu Sans"));
-    name.setPixelSize(static_cast<int>(h * 0.2));
+    name.setPixelSize(static_cast<int>(h * 0.15));
     name.setBold(true);
     p.setFont(name);
     p.setPen(Qt::white);
-    p.drawText(QRectF(w * 0.62, h * 0.18, w * 0.38, h * 0.3), Qt::AlignCenter, QStringLiteral("ВЕЛТ"));
+    p.drawText(QRectF(w * 0.64, h * 0.2, w * 0.34, h * 0.26), Qt::AlignCenter, QStringLiteral("ВЕЛТ"));
     QFont sub = name;
     sub.setPixelSize(static_cast<int>(h * 0.09));
     sub.setBold(false);
     p.setFont(sub);
-    p.drawText(QRectF(w * 0.62, h * 0.46, w * 0.38, h * 0.14), Qt::AlignCenter, QStringLiteral("Монитор"));
+    p.drawText(QRectF(w * 0.64, h * 0.46, w * 0.34, h * 0.14), Qt::AlignCenter, QStringLiteral("Монитор"));
     p.setPen(QPen(QColor(255, 255, 255, 160), 1));
     p.drawLine(QPointF(w * 0.05, h * 0.86), QPointF(w * 0.95, h * 0.86));
     sub.setPixelSize(static_cast<int>(h * 0.06));
