@@ -3,6 +3,7 @@
 #include "link/commands.h"
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace velt::sim {
 
@@ -43,6 +44,28 @@ void MeterSimulator::stop()
     if (thread_.joinable())
         thread_.join();
     pty_.close();
+}
+
+void MeterSimulator::unplug()
+{
+    stop();
+}
+
+bool MeterSimulator::replug()
+{
+    if (!start())
+        return false;
+    return alias_.empty() || setAlias(alias_);
+}
+
+bool MeterSimulator::setAlias(const std::string &path)
+{
+    alias_ = path;
+    const std::string temporary = path + ".new";
+    ::unlink(temporary.c_str());
+    if (::symlink(pty_.slavePath().c_str(), temporary.c_str()) != 0)
+        return false;
+    return ::rename(temporary.c_str(), path.c_str()) == 0;
 }
 
 void MeterSimulator::setFaults(const LineFaults &faults)

@@ -42,6 +42,14 @@ public:
     void stop();
     const std::string &devicePath() const { return pty_.slavePath(); }
 
+    // The cable pulled: the pseudo-terminal goes away, whatever is under way.
+    void unplug();
+    // The cable back in: a new pseudo-terminal; its path differs, so a stable
+    // name for it is kept with setAlias.
+    bool replug();
+    // A symbolic link that follows the meter's device across replugging.
+    bool setAlias(const std::string &path);
+
     // Faults changed while running apply from the next byte on; the silent
     // count starts again from now.
     void setFaults(const LineFaults &faults);
@@ -75,6 +83,7 @@ private:
     PseudoTerminal pty_;
     std::thread thread_;
     std::atomic<bool> stop_{false};
+    std::string alias_;
     std::atomic<std::uint8_t> ack_{kAck};
     // With pacing: when the last byte on the line has fully arrived.
     std::chrono::steady_clock::time_point lineFree_{};
