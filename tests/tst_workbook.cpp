@@ -104,6 +104,7 @@ private slots:
     void numbersFollowTheRegionalFormat();
     void windowExportsTheSelectedPage();
     void unwritableFolderReportsOnceAndWritesNothing();
+    void withoutASpreadsheetApplicationTheMessageSaysWhere();
 };
 
 void TestWorkbook::rangesAndColumnLetters()
@@ -270,6 +271,21 @@ void TestWorkbook::unwritableFolderReportsOnceAndWritesNothing()
     QVERIFY(messages[0].contains("protocols"));
     QVERIFY(opened.isEmpty());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"file"});
+}
+
+void TestWorkbook::withoutASpreadsheetApplicationTheMessageSaysWhere()
+{
+    QTemporaryDir dir;
+    velt::test::Program p;
+    QStringList messages;
+    velt::MainOptions &options = const_cast<velt::MainOptions &>(p.FMain->options());
+    options.documentsDir = dir.path();
+    options.reportError = [&messages](const QString &text) { messages << text; };
+    options.openFile = [](const QString &) { return false; };
+    const QString path = velt::XlsExport(*p.FMain);
+    QVERIFY(QFileInfo::exists(path));
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(messages[0].contains(QDir::toNativeSeparators(path)));
 }
 
 QTEST_MAIN(TestWorkbook)
