@@ -1,6 +1,7 @@
 // velt-cli against the simulated meter, and its memory text against the
 // main window's clipboard.
 
+#include "tests/support/meter_fixture.h"
 #include "tests/support/xlsx_reader.h"
 #include "tools/sim/meter_simulator.h"
 #include "ui/form_help.h"
@@ -226,10 +227,7 @@ void TestCli::usageErrors()
 
 void TestCli::downloadWritesTheLoggerTable()
 {
-    velt::sim::MeterModel model;
-    model.logger.count = 3000;
-    model.logger.breakAfter = 57;
-    auto meter = startMeter(model);
+    auto meter = startMeter(velt::test::LoggerModel(3000, 1, 57));
     QVERIFY(meter);
     QTemporaryDir dir;
     const QString path = dir.filePath("logger.tsv");
@@ -249,10 +247,7 @@ void TestCli::downloadWritesTheLoggerTable()
 
 void TestCli::downloadKeepsWhatItReadWhenTheMeterFallsSilent()
 {
-    velt::sim::MeterModel model;
-    model.logger.count = 3000;
-    model.logger.minutesPerRecord = 0;
-    auto meter = startMeter(model);
+    auto meter = startMeter(velt::test::LoggerModel(3000, 0));
     QVERIFY(meter);
     QTemporaryDir dir;
     const QString path = dir.filePath("logger.tsv");
@@ -274,10 +269,7 @@ void TestCli::downloadKeepsWhatItReadWhenTheMeterFallsSilent()
 
 void TestCli::downloadToAWorkbook()
 {
-    velt::sim::MeterModel model;
-    model.logger.count = 3000;
-    model.logger.breakAfter = 57;
-    auto meter = startMeter(model);
+    auto meter = startMeter(velt::test::LoggerModel(3000, 1, 57));
     QVERIFY(meter);
     QTemporaryDir dir;
     const QString tsv = dir.filePath("logger.tsv");

@@ -13,15 +13,6 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-velt::sim::MeterModel logger(int count, int minutesPerRecord, int breakAfter = -1)
-{
-    velt::sim::MeterModel model;
-    model.logger.count = count;
-    model.logger.minutesPerRecord = minutesPerRecord;
-    model.logger.breakAfter = breakAfter;
-    return model;
-}
-
 struct Download {
     velt::ExchangeResult result;
     velt::DownloadEnd end = velt::DownloadEnd::LastAddress;
@@ -116,7 +107,7 @@ void TestLoggerDownload::loggerRowShowsTgRaisedToTa()
 
 void TestLoggerDownload::firstRecordByteForByte()
 {
-    MeterFixture f(logger(1, 1));
+    MeterFixture f(velt::test::LoggerModel(1, 1));
     QVERIFY(f.started());
     const Download d = download(f);
     QVERIFY(d.result.ok());
@@ -135,7 +126,7 @@ void TestLoggerDownload::firstRecordByteForByte()
 
 void TestLoggerDownload::allInOneHourRunsToTheLastAddress()
 {
-    MeterFixture f(logger(3000, 0));
+    MeterFixture f(velt::test::LoggerModel(3000, 0));
     QVERIFY(f.started());
     const Download d = download(f);
     QVERIFY(d.result.ok());
@@ -150,7 +141,7 @@ void TestLoggerDownload::allInOneHourRunsToTheLastAddress()
 
 void TestLoggerDownload::breakAfterRecord57KeepsFiftySeven()
 {
-    MeterFixture f(logger(3000, 1, 57));
+    MeterFixture f(velt::test::LoggerModel(3000, 1, 57));
     QVERIFY(f.started());
     const Download d = download(f);
     QCOMPARE(d.end, velt::DownloadEnd::HourBreak);
@@ -161,7 +152,7 @@ void TestLoggerDownload::breakAfterRecord57KeepsFiftySeven()
 
 void TestLoggerDownload::cancelEndsBetweenRecords()
 {
-    MeterFixture f(logger(3000, 0));
+    MeterFixture f(velt::test::LoggerModel(3000, 0));
     QVERIFY(f.started());
     const Download d = download(f, 5);
     QVERIFY(d.result.ok());
@@ -174,7 +165,7 @@ void TestLoggerDownload::meterFallingSilentKeepsTheRecordsRead()
 {
     velt::sim::LineFaults faults;
     faults.silentAfterBytes = 1 + 99 * 19 + 10;  // the probe's reply, 99 records, into the 100th
-    MeterFixture f(logger(3000, 0), faults);
+    MeterFixture f(velt::test::LoggerModel(3000, 0), faults);
     QVERIFY(f.started());
     const Download d = download(f);
     QCOMPARE(d.result.kind, velt::ExchangeResult::Kind::Silent);

@@ -2,6 +2,7 @@
 // cancel, a meter falling silent, and the chart's quantity and time labels.
 
 #include "link/status_texts.h"
+#include "tests/support/meter_fixture.h"
 #include "tests/support/program.h"
 #include "ui/chart_view.h"
 #include "ui/download_progress.h"
@@ -15,15 +16,6 @@
 using velt::test::Program;
 
 namespace {
-
-velt::sim::MeterModel logger(int count, int minutesPerRecord, int breakAfter = -1)
-{
-    velt::sim::MeterModel model;
-    model.logger.count = count;
-    model.logger.minutesPerRecord = minutesPerRecord;
-    model.logger.breakAfter = breakAfter;
-    return model;
-}
 
 bool downloadDone(Program &p, int timeoutMs = 20000)
 {
@@ -47,7 +39,7 @@ private slots:
 
 void TestLoggerWindow::fullMemoryFillsTableAndCurves()
 {
-    Program p(logger(3000, 0));
+    Program p(velt::test::LoggerModel(3000, 0));
     QVERIFY(p.identify());
     velt::TFMain &m = *p.FMain;
     int ticks = 0;
@@ -86,7 +78,7 @@ void TestLoggerWindow::fullMemoryFillsTableAndCurves()
 
 void TestLoggerWindow::breakEndsTheDownloadWithoutAMessage()
 {
-    Program p(logger(3000, 1, 57));
+    Program p(velt::test::LoggerModel(3000, 1, 57));
     QVERIFY(p.identify());
     p.FMain->StatusBar->SetText(3, "before");
     p.FMain->ButtonZagruzit->click();
@@ -97,7 +89,7 @@ void TestLoggerWindow::breakEndsTheDownloadWithoutAMessage()
 
 void TestLoggerWindow::newDownloadStartsFromAnEmptyTable()
 {
-    Program p(logger(20, 1));
+    Program p(velt::test::LoggerModel(20, 1));
     QVERIFY(p.identify());
     p.FMain->ButtonZagruzit->click();
     QVERIFY(downloadDone(p));
@@ -114,7 +106,7 @@ void TestLoggerWindow::cancelKeepsTheRecordsRead()
 {
     velt::sim::LineFaults paced;
     paced.paced = true;
-    Program p(logger(3000, 0), paced);
+    Program p(velt::test::LoggerModel(3000, 0), paced);
     QVERIFY(p.identify());
     p.FMain->ButtonZagruzit->click();
     QTRY_VERIFY_WITH_TIMEOUT(p.FMain->StringGridL->RowCount() > 10, 10000);
@@ -130,7 +122,7 @@ void TestLoggerWindow::cancelKeepsTheRecordsRead()
 
 void TestLoggerWindow::silentMeterKeepsTheRecordsAndSaysSo()
 {
-    Program p(logger(3000, 0));
+    Program p(velt::test::LoggerModel(3000, 0));
     QVERIFY(p.identify());
     velt::sim::LineFaults faults;
     faults.silentAfterBytes = 1 + 99 * 19 + 5;  // the probe's reply, 99 records, into record 100
@@ -145,7 +137,7 @@ void TestLoggerWindow::silentMeterKeepsTheRecordsAndSaysSo()
 
 void TestLoggerWindow::selectorShowsOneCurveAtATime()
 {
-    Program p(logger(30, 5));
+    Program p(velt::test::LoggerModel(30, 5));
     QVERIFY(p.identify());
     velt::TFMain &m = *p.FMain;
     QComboBox *selector = m.TabSheet3->ComboBoxZ;

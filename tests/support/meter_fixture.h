@@ -10,6 +10,17 @@
 
 namespace velt::test {
 
+// A meter whose logger holds count records, minutesPerRecord apart (0: all
+// in one hour), the clock jumping two hours after record breakAfter.
+inline sim::MeterModel LoggerModel(int count, int minutesPerRecord, int breakAfter = -1)
+{
+    sim::MeterModel model;
+    model.logger.count = count;
+    model.logger.minutesPerRecord = minutesPerRecord;
+    model.logger.breakAfter = breakAfter;
+    return model;
+}
+
 // A simulated meter on a pseudo-terminal and a link whose port 1 is it, as
 // after a successful search.
 struct MeterFixture {
