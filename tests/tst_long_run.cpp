@@ -92,8 +92,11 @@ void TestLongRun::aDayOfReadings()
     const long residentBefore = residentBytes();
     QElapsedTimer timer;
     timer.start();
-    for (int i = kWarmUp; i < kDay; ++i)
+    for (int i = kWarmUp; i < kDay; ++i) {
         cycle();
+        if ((i + 1) % 7200 == 0)
+            std::printf("long run: %d cycles, %.0f s\n", i + 1, timer.elapsed() / 1000.0);
+    }
     const double seconds = timer.elapsed() / 1000.0;
     const long heapGrowth = heapInUse() - heapBefore;
     const long residentGrowth = residentBytes() - residentBefore;
