@@ -94,8 +94,10 @@ void TestLongRun::aDayOfReadings()
     timer.start();
     for (int i = kWarmUp; i < kDay; ++i) {
         cycle();
-        if ((i + 1) % 7200 == 0)
+        if ((i + 1) % 7200 == 0) {
             std::printf("long run: %d cycles, %.0f s\n", i + 1, timer.elapsed() / 1000.0);
+            std::fflush(stdout);
+        }
     }
     const double seconds = timer.elapsed() / 1000.0;
     const long heapGrowth = heapInUse() - heapBefore;
