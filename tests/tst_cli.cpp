@@ -313,15 +313,28 @@ void TestCli::monitorAppendsRowsAsTheyArrive()
     QCOMPARE(lines.filter(QStringLiteral("Время")).size(), 1);
 }
 
+// A monitoring run in the background that has written its first reading.
+struct RunningMonitor {
+    std::unique_ptr<MeterSimulator> meter = startMeter();
+    QTemporaryDir dir;
+    QString path = dir.filePath("session.tsv");
+    QProcess process;
+
+    bool start()
+    {
+        if (!meter)
+            return false;
+        process.start(QStringLiteral(VELT_CLI_PATH), {"--port", pathOf(*meter), "monitor", "-o", path});
+        return QTest::qWaitFor([this] { return linesOf(path).size() >= 2; }, 10000);
+    }
+};
+
 void TestCli::monitorStopsOnInterruptKeepingItsRows()
 {
-    auto meter = startMeter();
-    QVERIFY(meter);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("session.tsv");
-    QProcess process;
-    process.start(QStringLiteral(VELT_CLI_PATH), {"--port", pathOf(*meter), "monitor", "-o", path});
-    QTRY_VERIFY_WITH_TIMEOUT(linesOf(path).size() >= 2, 10000);
+    RunningMonitor run;
+    QVERIFY(run.start());
+    QProcess &process = run.process;
+    const QString &path = run.path;
     process.terminate();
     QVERIFY(process.waitForFinished(5000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
@@ -331,16 +344,13 @@ void TestCli::monitorStopsOnInterruptKeepingItsRows()
 
 void TestCli::monitorEndsWhenTheMeterFallsSilent()
 {
-    auto meter = startMeter();
-    QVERIFY(meter);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("session.tsv");
-    QProcess process;
-    process.start(QStringLiteral(VELT_CLI_PATH), {"--port", pathOf(*meter), "monitor", "-o", path});
-    QTRY_VERIFY_WITH_TIMEOUT(linesOf(path).size() >= 2, 10000);
+    RunningMonitor run;
+    QVERIFY(run.start());
+    QProcess &process = run.process;
+    const QString &path = run.path;
     velt::sim::LineFaults faults;
     faults.silentAfterBytes = 3;  // the next reading stops inside its words
-    meter->setFaults(faults);
+    run.meter->setFaults(faults);
     QVERIFY(process.waitForFinished(15000));
     QCOMPARE(process.exitCode(), 3);
     QCOMPARE(QString::fromUtf8(process.readAllStandardError()), QStringLiteral("Нет отклика от прибора\n"));
