@@ -2,6 +2,7 @@
 // main window's clipboard.
 
 #include "tests/support/meter_fixture.h"
+#include "tests/support/program.h"
 #include "tests/support/xlsx_reader.h"
 #include "tools/sim/meter_simulator.h"
 #include "ui/form_help.h"
@@ -157,24 +158,15 @@ void TestCli::memoryTextEqualsTheWindowsClipboard()
     QFETCH(int, type);
     velt::sim::MeterModel model;
     model.typeCode = static_cast<std::uint8_t>(type);
-    auto meter = startMeter(model);
-    QVERIFY(meter);
+    velt::test::Program p(model);
+    QVERIFY(p.identify());
+    velt::TFMain &window = *p.FMain;
+    QCOMPARE(int(window.DeviceType), type);
 
-    const CliRun run = runCli({"--port", pathOf(*meter), "memory"});
+    // The window is idle with its port closed: the command line may use it.
+    const CliRun run = runCli({"--port", pathOf(*p.meter), "memory"});
     QCOMPARE(run.exitCode, 0);
 
-    velt::MainOptions options;
-    options.candidates = velt::FixedCandidates({pathOf(*meter)});
-    options.installFonts = false;
-    velt::TFMain window(options);
-    velt::TFStat stat;
-    velt::TFOptions settings;
-    velt::TFLogo logo;
-    velt::TFHelp help;
-    window.AttachWindows(&stat, &settings, &logo, &help);
-    QTRY_VERIFY_WITH_TIMEOUT(window.link().DeviceFound(), 5000);
-    window.TimerDetektTimer();
-    QTRY_COMPARE_WITH_TIMEOUT(int(window.DeviceType), type, 5000);
     QTRY_VERIFY(window.ButtonReadMemo->isEnabled());
     window.ButtonReadMemo->click();
     QTRY_COMPARE_WITH_TIMEOUT(window.StatusBar->Text(3), QStringLiteral("Чтение ячеек памяти завершено"), 10000);
